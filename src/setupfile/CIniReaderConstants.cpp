@@ -1,0 +1,6 @@
+#include "setupfile/CIniReader.h"
+
+int CIniReader::replaceConstants(std::wstring&)
+{
+    return 0;
+}
