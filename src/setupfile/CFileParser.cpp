@@ -10,10 +10,17 @@
 
 namespace {
 
+// The sequencer ends the parser when it is done with it. A parser still alive when the process
+// ends (start-up stopped early) is left to the system, so no entry is logged after the log's last.
+struct ParserHolder {
+    std::unique_ptr<CFileParser> parser;
+    ~ParserHolder() { parser.release(); }
+};
+
 std::unique_ptr<CFileParser>& holder()
 {
-    static std::unique_ptr<CFileParser> parser;
-    return parser;
+    static ParserHolder holder;
+    return holder.parser;
 }
 
 std::wstring upper(std::wstring text)

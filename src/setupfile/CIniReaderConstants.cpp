@@ -1,6 +1,9 @@
 #include "setupfile/CIniReader.h"
 
-int CIniReader::replaceConstants(std::wstring&)
+#include "setupfile/CConstantReplacer.h"
+
+int CIniReader::replaceConstants(std::wstring& value)
 {
-    return 0;
+    CConstantReplacer replacer;
+    return replacer.replace(value);
 }

@@ -41,6 +41,9 @@ class ResourceLibraryFile : public ::testing::TestWithParam<LibraryCase> {};
 
 TEST_P(ResourceLibraryFile, IsA32BitDllWithoutExports)
 {
+    if (sizeof(void*) == 8) {
+        GTEST_SKIP() << "the 64-bit test build carries 64-bit libraries; the shipped ones are checked by the 32-bit build";
+    }
     const std::vector<BYTE> image = readFile(besideExecutable(GetParam().fileName));
     ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER)) << "file missing";
 

@@ -1,5 +1,7 @@
 #include "support/SetupRunner.h"
 
+#include "support/ProcessRun.h"
+
 #include <algorithm>
 
 namespace {
@@ -45,17 +47,7 @@ void SetupRunner::writeIni(const std::wstring& settings, const std::wstring& sec
 
 void SetupRunner::setWindowsVersion(const std::wstring& version)
 {
-    const wchar_t* key = L"Software\\Wine\\AppDefaults\\Setup.exe";
-    if (version.empty()) {
-        RegDeleteKeyW(HKEY_CURRENT_USER, key);
-        return;
-    }
-    HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExW(handle, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(handle);
-    }
+    setWineVersionFor(L"Setup.exe", version);
 }
 
 HANDLE SetupRunner::start(const std::wstring& arguments)

@@ -4,6 +4,8 @@
 // the failure is printed to the console all the same.
 #include <windows.h>
 
+#if defined(__i386__)
+
 namespace {
 void WINAPI quietDebugString(LPCSTR) {}
 void WINAPI quietDebugStringW(LPCWSTR) {}
@@ -15,3 +17,4 @@ void(WINAPI* const quietImportA)(LPCSTR) = quietDebugString;
 extern void(WINAPI* const quietImportW)(LPCWSTR) __asm__("__imp__OutputDebugStringW@4");
 void(WINAPI* const quietImportW)(LPCWSTR) = quietDebugStringW;
 }
+#endif
