@@ -23,6 +23,19 @@ public:
     bool SetCurrentDir(const std::wstring& path);
     std::wstring GetCurrentUserDir();
 
+    // The permanent folder and the copy of Setup in it.
+    std::wstring GetApplicationDestinationDir();
+    std::wstring GetApplicationDestinationPath();
+    // The folder the running program was started from.
+    std::wstring GetApplicationSourceDir();
+    // Copies Setup, its libraries and its setup file to the permanent folder.
+    bool CopyApplication();
+    // Schedules the permanent folder and everything in it for deletion at the next restart.
+    bool DeleteApplication();
+
+    // The running program's path as it was started (the first command-line argument).
+    static std::wstring ProgramPath();
+
 private:
     uint64_t freeBytesAvailable = ~0ull;
     uint64_t totalBytes = ~0ull;

@@ -55,6 +55,11 @@ struct FileHandleTraits {
     static Type invalid() { return INVALID_HANDLE_VALUE; }
     static void close(Type h) { CloseHandle(h); }
 };
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Type h) { FindClose(h); }
+};
 struct LibraryTraits {
     using Type = HMODULE;
     static Type invalid() { return nullptr; }
@@ -73,6 +78,7 @@ struct SidTraits {
 
 using UniqueHandle = ScopedHandle<KernelHandleTraits>;   // processes, threads, events, tokens
 using UniqueFile = ScopedHandle<FileHandleTraits>;       // files and find handles
+using UniqueFind = ScopedHandle<FindHandleTraits>;
 using UniqueLibrary = ScopedHandle<LibraryTraits>;
 using UniqueKey = ScopedHandle<RegKeyTraits>;
 using UniqueSid = ScopedHandle<SidTraits>;

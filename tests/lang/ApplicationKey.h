@@ -2,7 +2,6 @@
 // registry layer, and a fixture that removes it before and after each test.
 #pragma once
 #include <windows.h>
-#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -66,49 +65,66 @@ private:
     LCID locale_ = GetThreadLocale();
 };
 
-// The application key made readable only: opening it for reading and writing, as Setup does,
-// is refused. The key is removed again at the end of the object's life.
-class LockedKey {
+// The application key made impossible to create: its parent "Software\Brennik" is replaced by
+// a volatile key, under which the registry refuses the lasting key that Setup asks for.
+// The parent is put back (empty, lasting) at the end of the object's life. Nothing is changed
+// when the parent holds anything but the application key.
+class UnopenableKey {
 public:
-    LockedKey()
+    UnopenableKey()
     {
-        SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor(L"D:P(A;;KR;;;WD)"), FALSE};
-        RegCreateKeyExW(HKEY_CURRENT_USER, kPath, 0, nullptr, 0, KEY_READ | WRITE_DAC, &attributes, &key_, nullptr);
-        LocalFree(attributes.lpSecurityDescriptor);
-    }
-    ~LockedKey()
-    {
-        if (key_ != nullptr) {
-            PSECURITY_DESCRIPTOR open = descriptor(L"D:(A;;KA;;;WD)");
-            RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, open);
-            LocalFree(open);
-            RegCloseKey(key_);
-        }
         remove();
+        HKEY parent = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kParent, 0, KEY_READ, &parent) == ERROR_SUCCESS) {
+            DWORD subkeys = 0;
+            DWORD values = 0;
+            RegQueryInfoKeyW(parent, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                             nullptr, nullptr, nullptr);
+            RegCloseKey(parent);
+            hadParent_ = true;
+            if (subkeys != 0 || values != 0 || RegDeleteKeyW(HKEY_CURRENT_USER, kParent) != ERROR_SUCCESS) {
+                return;
+            }
+        }
+        HKEY volatileParent = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kParent, 0, nullptr, REG_OPTION_VOLATILE, KEY_READ, nullptr,
+                            &volatileParent, nullptr) == ERROR_SUCCESS) {
+            RegCloseKey(volatileParent);
+            replaced_ = true;
+        }
     }
-    LockedKey(const LockedKey&) = delete;
-    LockedKey& operator=(const LockedKey&) = delete;
+    ~UnopenableKey()
+    {
+        if (!replaced_) {
+            return;
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, kParent);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kParent);
+        if (hadParent_) {
+            HKEY parent = nullptr;
+            RegCreateKeyExW(HKEY_CURRENT_USER, kParent, 0, nullptr, 0, KEY_READ, nullptr, &parent, nullptr);
+            RegCloseKey(parent);
+        }
+    }
+    UnopenableKey(const UnopenableKey&) = delete;
+    UnopenableKey& operator=(const UnopenableKey&) = delete;
 
-    // Whether the system really refuses to open the key for writing.
-    bool locked() const
+    // Whether the system really refuses to create the key.
+    bool refused() const
     {
         HKEY key = nullptr;
-        const LONG result = RegOpenKeyExW(HKEY_CURRENT_USER, kPath, 0, KEY_READ | KEY_WRITE, &key);
+        const LONG result = RegCreateKeyExW(HKEY_CURRENT_USER, kPath, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                                            &key, nullptr);
         if (result == ERROR_SUCCESS) {
             RegCloseKey(key);
         }
-        return key_ != nullptr && result != ERROR_SUCCESS;
+        return replaced_ && result != ERROR_SUCCESS;
     }
 
 private:
-    static PSECURITY_DESCRIPTOR descriptor(const wchar_t* sddl)
-    {
-        PSECURITY_DESCRIPTOR result = nullptr;
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &result, nullptr);
-        return result;
-    }
-
-    HKEY key_ = nullptr;
+    static constexpr const wchar_t* kParent = L"Software\\Brennik";
+    bool hadParent_ = false;
+    bool replaced_ = false;
 };
 
 }  // namespace appkey
