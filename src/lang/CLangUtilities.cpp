@@ -5,10 +5,10 @@
 #include "log/CLog.h"
 #include "log/Format.h"
 #include "registry/Registry.h"
+#include "registry/RegistryPaths.h"
 
 namespace {
 
-const wchar_t* const kApplicationKey = L"Software\\Brennik\\{4F1D8A20-73C6-4B59-A2E7-91C0D35B6E84}";
 const wchar_t* const kCurrentLanguage = L"CurrentLanguage";
 const wchar_t* const kCurrentSubLanguage = L"CurrentSubLanguage";
 const wchar_t* const kFromCdBrowser = L"LanguageFetchedFromCDBrowser";
@@ -16,7 +16,7 @@ const wchar_t* const kFromCdBrowser = L"LanguageFetchedFromCDBrowser";
 // The language values of the application key; raises Registry::reg_open_key_failure.
 Registry::number_map openLanguageValues()
 {
-    return Registry::number_map(HKEY_CURRENT_USER, kApplicationKey, Registry::default_access);
+    return Registry::number_map(HKEY_CURRENT_USER, RegistryPaths::kApplicationKey, Registry::default_access);
 }
 
 }  // namespace
@@ -25,6 +25,9 @@ const wchar_t* const CLangUtilities::kFailedToLoad = L"FAILED TO LOAD RESOURCE";
 
 CLangUtilities& CLangUtilities::getInstance()
 {
+    // The log parses the setup file when it is created, and a value holding the language
+    // constant asks for this object: the log must exist before this object starts to.
+    CLog::getInstance();
     static CLangUtilities instance(ProgramFolder::fileBeside(L"Ombrisk.dll"));
     return instance;
 }

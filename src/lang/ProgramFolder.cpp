@@ -22,16 +22,14 @@ std::wstring path()
 
 std::wstring fileBeside(const std::wstring& fileName)
 {
-    return path() + fileName;
+    const std::wstring folder = path();
+    return folder.empty() ? std::wstring() : folder + fileName;
 }
 
 UniqueLibrary loadLibrary(const std::wstring& fileName, DWORD flags)
 {
-    const std::wstring folder = path();
-    if (folder.empty()) {
-        return UniqueLibrary();
-    }
-    return UniqueLibrary(LoadLibraryExW((folder + fileName).c_str(), nullptr, flags));
+    const std::wstring file = fileBeside(fileName);
+    return UniqueLibrary(file.empty() ? nullptr : LoadLibraryExW(file.c_str(), nullptr, flags));
 }
 
 }  // namespace ProgramFolder

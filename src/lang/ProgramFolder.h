@@ -11,7 +11,7 @@ namespace ProgramFolder {
 // The folder of the running program, with a trailing backslash.
 std::wstring path();
 
-// The full path of a file in that folder.
+// The full path of a file in that folder; empty when the folder is unknown (never a bare name).
 std::wstring fileBeside(const std::wstring& fileName);
 
 // Loads a library from that folder (LoadLibraryExW with the given flags); null when it fails.

@@ -207,11 +207,11 @@ TEST_F(Installer, UninstallInAnInstallationAsksBeforeRemoving)
     });
     const Item item{L"", L"", L"UNINSTALLMSI", L"/qn", L"", kSampleUpgrade, L"1.0", L"2.0"};
 
-    executer.inInstallState = false;
-    executer.Execute(L"", L"", L"UNINSTALLMSI", L"/qn", L"", kSampleUpgrade, L"2.0", L"3.0");  // outside
+    executer.inInstallState = true;
+    // A version outside the range is kept without a question.
+    EXPECT_EQ(0u, run({L"", L"", L"UNINSTALLMSI", L"/qn", L"", kSampleUpgrade, L"2.0", L"3.0"}));
     EXPECT_EQ(0, asked);
 
-    executer.inInstallState = true;
     LogWatch log;
     EXPECT_EQ(5u, run(item));
     EXPECT_EQ(1, asked);

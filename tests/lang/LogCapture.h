@@ -42,26 +42,38 @@ public:
         return std::find(messages.begin(), messages.end(), message) != messages.end();
     }
 
+    // Writes the setup file beside the test program, unless it is in place already. Besides the
+    // log settings it holds a value with the language constant, as a real setup file may.
+    static void writeSetupFile()
+    {
+        const std::wstring name = programName();
+        const std::wstring ini = testfiles::binDir() + name + L".ini";
+        const std::wstring text = L"[Settings]\r\nlog_enabled=TRUE\r\nlog_append=FALSE\r\nlog_filename=%TEMP%\\setup_" +
+                                  name + L".log\r\nlanguage_argument=%SETUP_AUTOLANG%\r\n";
+        // Both prefixes share the folder of the test programs: the file is the same for both,
+        // and it is only written when it differs, so that neither reads it half written.
+        if (!sameText(ini, text)) {
+            testfiles::writeText(ini, text);
+        }
+    }
+
 private:
     LogCapture()
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        path_ = std::wstring(temp) + L"setup_" + programName() + L".log";
+        writeSetupFile();
+        CLog::getInstance();
+    }
+
+    static std::wstring programName()
     {
         wchar_t program[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, program, MAX_PATH);
         std::wstring name = program;
         name = name.substr(name.find_last_of(L"\\/") + 1);
-        name = name.substr(0, name.rfind(L'.'));
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        path_ = std::wstring(temp) + L"setup_" + name + L".log";
-        // Both prefixes share the folder of the test programs: the file is the same for both,
-        // and it is only written when it differs, so that neither reads it half written.
-        const std::wstring ini = testfiles::binDir() + name + L".ini";
-        const std::wstring text = L"[Settings]\r\nlog_enabled=TRUE\r\nlog_append=FALSE\r\nlog_filename=%TEMP%\\setup_" +
-                                  name + L".log\r\n";
-        if (!sameText(ini, text)) {
-            testfiles::writeText(ini, text);
-        }
-        CLog::getInstance();
+        return name.substr(0, name.rfind(L'.'));
     }
 
     static bool sameText(const std::wstring& path, const std::wstring& text)

@@ -1,0 +1,6 @@
+#include "ui/MessageBoxType.h"
+
+UINT MessageBoxType(UINT buttonsAndIcon, DWORD bidiState)
+{
+    return buttonsAndIcon | MB_TOPMOST | bidiState;
+}
