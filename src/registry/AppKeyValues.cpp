@@ -8,9 +8,10 @@ namespace AppKeyValues {
 
 namespace {
 
-std::wstring valuePath(const wchar_t* valueName)
+std::wstring line(const wchar_t* prefix, int value, const wchar_t* direction, const wchar_t* valueName)
 {
-    return L"HKEY_CURRENT_USER\\" + std::wstring(RegistryPaths::kApplicationKey) + L"\\" + valueName;
+    return Format(L"%s%d %s registry key HKEY_CURRENT_USER\\%s\\%s", prefix, value, direction,
+                  RegistryPaths::kApplicationKey, valueName);
 }
 
 }  // namespace
@@ -29,12 +30,12 @@ int ReadNumber(const wchar_t* valueName)
 
 std::wstring SetLine(const wchar_t* prefix, int value, const wchar_t* valueName)
 {
-    return prefix + Format(L"%d", value) + L" to registry key " + valuePath(valueName);
+    return line(prefix, value, L"to", valueName);
 }
 
 std::wstring GetLine(const wchar_t* prefix, int value, const wchar_t* valueName)
 {
-    return prefix + Format(L"%d", value) + L" from registry key " + valuePath(valueName);
+    return line(prefix, value, L"from", valueName);
 }
 
 }  // namespace AppKeyValues

@@ -1,6 +1,6 @@
 #include "registry/CRegistryUtils.h"
 
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 
 #include <memory>
 
@@ -29,10 +29,10 @@ void CRegistryUtils::destroyInstance()
 
 CRegistryUtils::CRegistryUtils()
 {
-    SETUP_LOG(L"CRegistryUtils::CRegistryUtils", L"Created");
+    REG_LOG(L"CRegistryUtils::CRegistryUtils", L"Created");
 }
 
 CRegistryUtils::~CRegistryUtils()
 {
-    SETUP_LOG(L"CRegistryUtils::~CRegistryUtils", L"Destroyed");
+    REG_LOG(L"CRegistryUtils::~CRegistryUtils", L"Destroyed");
 }

@@ -1,7 +1,7 @@
 // The final clean-up after an uninstallation.
 #include "registry/CRegistryUtils.h"
 
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 #include "log/Format.h"
 #include "registry/OperationGuard.h"
 #include "registry/Registry.h"
@@ -41,9 +41,10 @@ void walkSubkeys(const wchar_t* fn, HKEY key)
         result = RegEnumKeyExW(key, index, name, &nameChars, nullptr, nullptr, nullptr, nullptr);
     }
     if (result == ERROR_NO_MORE_ITEMS) {
-        SETUP_LOG(fn, L"No more data is available... i.e. no more subkeys...");
+        REG_LOG(fn, L"No more data is available... i.e. no more subkeys...");
     } else {
-        SETUP_LOG(fn, Format(L"errCode=%d", static_cast<int>(GetLastError())));
+        // The registry functions return their error; they do not set the thread's last error.
+        REG_LOG(fn, Format(L"errCode=%d", static_cast<int>(result)));
     }
 }
 
@@ -63,21 +64,21 @@ bool deleteRoot(CRegistryUtils& utils, const wchar_t* fn, int line, const RootDe
 {
     return Run(fn, line, Deleting(), [&] {
         const int count = utils.QuerySubKeyCnt(root.rootPath, root.hive);
-        SETUP_LOG(fn, Format(L"qsCnt=%d", count));
+        REG_LOG(fn, Format(L"qsCnt=%d", count));
         std::unique_ptr<Registry::subkey_set> parent;
         if (root.openParentFirst) {
             parent.reset(new Registry::subkey_set(root.hive, root.parentPath, Registry::default_access));
         }
         if (count != 0) {
-            SETUP_LOG(fn, root.notEmptyLine);
+            REG_LOG(fn, root.notEmptyLine);
             return false;
         }
-        SETUP_LOG(fn, root.tryingLine);
+        REG_LOG(fn, root.tryingLine);
         if (!parent) {
             parent.reset(new Registry::subkey_set(root.hive, root.parentPath, Registry::default_access));
         }
         parent->erase(root.name);
-        SETUP_LOG(fn, root.successLine);
+        REG_LOG(fn, root.successLine);
         return true;
     });
 }
@@ -87,15 +88,18 @@ bool deleteRoot(CRegistryUtils& utils, const wchar_t* fn, int line, const RootDe
 int CRegistryUtils::QuerySubKeyCnt(const std::wstring& subKey, HKEY root)
 {
     const wchar_t* const fn = L"CRegistryUtils::QuerySubKeyCnt";
-    SETUP_LOG(fn, Format(L"subKey: %s", subKey.c_str()));
+    REG_LOG(fn, Format(L"subKey: %s", subKey.c_str()));
     UniqueKey key;
     const bool opened = Run(fn, __LINE__, UnknownOnly(false, L"Unknown exception caught from RegOpenKeyEx()"), [&] {
-        if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) {
+        // Enumerating the sub-keys needs its own right besides the query of values.
+        if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, key.put()) !=
+            ERROR_SUCCESS) {
             key.release();
-            SETUP_LOG(fn, L"ERROR: Failed to open reg key.");
+            REG_LOG(fn, L"ERROR: Failed to open reg key.");
             return false;
         }
-        SETUP_LOG(fn, L"Successfully open specified reg. key. " + RegistryPaths::HiveName(root) + subKey);
+        REG_LOG(fn, Format(L"Successfully open specified reg. key. %s%s", RegistryPaths::HiveName(root).c_str(),
+                           subKey.c_str()));
         return true;
     });
     if (!opened) {
@@ -114,11 +118,11 @@ int CRegistryUtils::QuerySubKeyCnt(const std::wstring& subKey, HKEY root)
             --count;
         }
         if (RegCloseKey(key.release()) != ERROR_SUCCESS) {
-            SETUP_LOG(fn, L"Failed to close reg key.");
+            REG_LOG(fn, L"Failed to close reg key.");
             return -1;
         }
-        SETUP_LOG(fn, L"Successfully closed reg key.");
-        SETUP_LOG(fn, Format(L"QueryKey result (subKeyCnt=%d) %s %s", count,
+        REG_LOG(fn, L"Successfully closed reg key.");
+        REG_LOG(fn, Format(L"QueryKey result (subKeyCnt=%d) %s %s", count,
                              count == 0 ? L" (No sub keys available)" : L" Found sub keys: ", list.c_str()));
         return count;
     });
@@ -127,12 +131,12 @@ int CRegistryUtils::QuerySubKeyCnt(const std::wstring& subKey, HKEY root)
 bool CRegistryUtils::DeleteTolvaneVersion()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteTolvaneVersion";
-    SETUP_LOG(fn, L"Deleting TolvaneVersion...");
+    REG_LOG(fn, L"Deleting TolvaneVersion...");
     return Run(fn, __LINE__, Deleting(), [&] {
         Registry::string_map suite(HKEY_LOCAL_MACHINE, RegistryPaths::kSuiteKey, Registry::default_access);
         suite.erase(L"TolvaneVersion");
-        SETUP_LOG(fn, L"Successfully deleted TolvaneVerion from registry key HKEY_LOCAL_MACHINE\\" +
-                          std::wstring(RegistryPaths::kSuiteKey));
+        REG_LOG(fn, Format(L"Successfully deleted TolvaneVerion from registry key HKEY_LOCAL_MACHINE\\%s",
+                           RegistryPaths::kSuiteKey));
         return true;
     });
 }
@@ -140,12 +144,12 @@ bool CRegistryUtils::DeleteTolvaneVersion()
 bool CRegistryUtils::DeleteProgressDlgState()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteProgressDlgState";
-    SETUP_LOG(fn, L"Deleting ProgressDlgState...");
+    REG_LOG(fn, L"Deleting ProgressDlgState...");
     return Run(fn, __LINE__, Deleting(), [&] {
         Registry::number_map app(HKEY_CURRENT_USER, RegistryPaths::kApplicationKey, Registry::default_access);
         app.erase(L"ProgressDlgState");
-        SETUP_LOG(fn, L"Successfully deleted ProgressDlgState from registry key HKEY_CURRENT_USER\\" +
-                          std::wstring(RegistryPaths::kApplicationKey));
+        REG_LOG(fn, Format(L"Successfully deleted ProgressDlgState from registry key HKEY_CURRENT_USER\\%s",
+                           RegistryPaths::kApplicationKey));
         return true;
     });
 }
@@ -153,12 +157,12 @@ bool CRegistryUtils::DeleteProgressDlgState()
 bool CRegistryUtils::DeletePendingRebootKeys()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeletePendingRebootKeys";
-    SETUP_LOG(fn, L"Deleting PendingReboot & PendingRebootSuppressed...");
+    REG_LOG(fn, L"Deleting PendingReboot & PendingRebootSuppressed...");
     return Run(fn, __LINE__, Deleting(L"ERROR: Failed to remove specified keys!"), [&] {
         Registry::number_map app(HKEY_CURRENT_USER, RegistryPaths::kApplicationKey, Registry::default_access);
         app.erase(L"PendingReboot");
         app.erase(L"PendingRebootSuppressed");
-        SETUP_LOG(fn,
+        REG_LOG(fn,
                   L"Successfully deleted PendingReboot & PendingRebootSuppressed from registry key HKEY_CURRENT_USER\\" +
                       std::wstring(RegistryPaths::kApplicationKey));
         return true;
@@ -196,7 +200,7 @@ bool CRegistryUtils::DeleteBrennikRoot()
 bool CRegistryUtils::DeleteRegKeys()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteRegKeys";
-    SETUP_LOG(fn, L"==> DeleteRegKeys()");
+    REG_LOG(fn, L"==> DeleteRegKeys()");
     struct Step {
         bool (CRegistryUtils::*operation)();
         const wchar_t* failureLine;
@@ -215,10 +219,10 @@ bool CRegistryUtils::DeleteRegKeys()
     bool result = true;
     for (const Step& step : steps) {
         if (!(this->*step.operation)()) {
-            SETUP_LOG(fn, step.failureLine);
+            REG_LOG(fn, step.failureLine);
             result = false;
         }
     }
-    SETUP_LOG(fn, Format(L"DeleteRegKeys returns %s", result ? L"TRUE" : L"FALSE"));
+    REG_LOG(fn, Format(L"DeleteRegKeys returns %s", result ? L"TRUE" : L"FALSE"));
     return result;
 }

@@ -1,13 +1,13 @@
 // The run-once entry that restarts Setup after the next log-on.
 #include "registry/CRegistryUtils.h"
 
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 #include "log/Format.h"
-#include "registry/InstallerFolder.h"
 #include "registry/OperationGuard.h"
 #include "registry/Registry.h"
 #include "registry/RegistryPaths.h"
 #include "registry/RunOnceEntry.h"
+#include "sys/CWinUtils.h"
 
 using namespace RegistryGuard;
 
@@ -24,8 +24,8 @@ std::wstring writeRunValue(const std::wstring& commandLine)
 
 std::wstring setRunLine(const std::wstring& commandLine, const std::wstring& hiveName)
 {
-    return L"Successfully set run value " + commandLine + L" to registry key " + hiveName +
-           RegistryPaths::kRunOnceKey;
+    return Format(L"Successfully set run value %s to registry key %s%s", commandLine.c_str(), hiveName.c_str(),
+                  RegistryPaths::kRunOnceKey);
 }
 
 }  // namespace
@@ -34,9 +34,9 @@ bool CRegistryUtils::SetRunValue()
 {
     const wchar_t* const fn = L"CRegistryUtils::SetRunValue";
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
-        const std::wstring commandLine = L"\"" + InstallerFolder::DestinationPath() + L"\" /startup";
+        const std::wstring commandLine = L"\"" + CWinUtils().GetApplicationDestinationPath() + L"\" /startup";
         const std::wstring hiveName = writeRunValue(commandLine);
-        SETUP_LOG(fn, setRunLine(commandLine, hiveName));
+        REG_LOG(fn, setRunLine(commandLine, hiveName));
         return true;
     });
 }
@@ -44,10 +44,10 @@ bool CRegistryUtils::SetRunValue()
 bool CRegistryUtils::SetRunValue(const std::wstring& commandLine)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetRunValue";
-    SETUP_LOG(fn, Format(L"Setting run value to \"%s\"", commandLine.c_str()));
+    REG_LOG(fn, Format(L"Setting run value to \"%s\"", commandLine.c_str()));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         const std::wstring hiveName = writeRunValue(commandLine);
-        SETUP_LOG(fn, setRunLine(commandLine, hiveName));
+        REG_LOG(fn, setRunLine(commandLine, hiveName));
         return true;
     });
 }
@@ -60,20 +60,20 @@ bool CRegistryUtils::GetRunValue(std::wstring& commandLine)
         Registry::string_map map(hive, RegistryPaths::kRunOnceKey, Registry::default_access);
         const std::wstring name = RunOnceEntry::ValueName();
         if (!map.find(name)) {
-            SETUP_LOG(fn, L"RunValue NOT found...");
+            REG_LOG(fn, L"RunValue NOT found...");
             return false;
         }
-        SETUP_LOG(fn, L"RunValue found...");
+        REG_LOG(fn, L"RunValue found...");
         commandLine = map.at(name);
         if (commandLine.empty()) {
-            SETUP_LOG(fn, L"Key found but is empty...");
+            REG_LOG(fn, L"Key found but is empty...");
             return false;
         }
         if (hive == HKEY_LOCAL_MACHINE) {
-            SETUP_LOG(fn, L"Reference updated with value " + commandLine);
+            REG_LOG(fn, L"Reference updated with value " + commandLine);
         } else {
-            SETUP_LOG(fn, L"Successfully get value " + commandLine + L" from registry key HKEY_CURRENT_USER\\" +
-                              RegistryPaths::kRunOnceKey);
+            REG_LOG(fn, Format(L"Successfully get value %s from registry key HKEY_CURRENT_USER\\%s",
+                               commandLine.c_str(), RegistryPaths::kRunOnceKey));
         }
         return true;
     });
@@ -82,11 +82,11 @@ bool CRegistryUtils::GetRunValue(std::wstring& commandLine)
 bool CRegistryUtils::DeleteRunValue()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteRunValue";
-    SETUP_LOG(fn, L"Deleting run value...");
+    REG_LOG(fn, L"Deleting run value...");
     return Run(fn, __LINE__, Deleting(), [&] {
         Registry::string_map map(RunOnceEntry::Hive(), RegistryPaths::kRunOnceKey, Registry::default_access);
         map.erase(RunOnceEntry::ValueName());
-        SETUP_LOG(fn, L"Successfully deleted run value");
+        REG_LOG(fn, L"Successfully deleted run value");
         return true;
     });
 }

@@ -1,7 +1,7 @@
 // The state values of the application key.
 #include "registry/CRegistryUtils.h"
 
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 #include "log/Format.h"
 #include "registry/AppKeyValues.h"
 #include "registry/OperationGuard.h"
@@ -14,10 +14,10 @@ using namespace RegistryGuard;
 bool CRegistryUtils::SetStateValue(int state)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetStateValue";
-    SETUP_LOG(fn, Format(L"Setting state value %d", state));
+    REG_LOG(fn, Format(L"Setting state value %d", state));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         WriteNumber(L"State", state);
-        SETUP_LOG(fn, SetLine(L"Successfully set value ", state, L"State"));
+        REG_LOG(fn, SetLine(L"Successfully set value ", state, L"State"));
         return true;
     });
 }
@@ -25,10 +25,10 @@ bool CRegistryUtils::SetStateValue(int state)
 int CRegistryUtils::GetStateValue()
 {
     const wchar_t* const fn = L"CRegistryUtils::GetStateValue";
-    SETUP_LOG(fn, L"Getting state value");
+    REG_LOG(fn, L"Getting state value");
     return Run(fn, __LINE__, Standard(0, L"ERROR: UNknown exception caught..."), [&] {
         const int state = ReadNumber(L"State");
-        SETUP_LOG(fn, GetLine(L"Successfully get value ", state, L"State"));
+        REG_LOG(fn, GetLine(L"Successfully get value ", state, L"State"));
         return state;
     });
 }
@@ -36,10 +36,10 @@ int CRegistryUtils::GetStateValue()
 bool CRegistryUtils::SetInternalStateValue(int state)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetInternalStateValue";
-    SETUP_LOG(fn, Format(L"Setting internal state value %d", state));
+    REG_LOG(fn, Format(L"Setting internal state value %d", state));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         WriteNumber(L"InternalState", state);
-        SETUP_LOG(fn, SetLine(L"Successfully set value ", state, L"InternalState"));
+        REG_LOG(fn, SetLine(L"Successfully set value ", state, L"InternalState"));
         return true;
     });
 }
@@ -49,7 +49,7 @@ int CRegistryUtils::GetInternalStateValue()
     const wchar_t* const fn = L"CRegistryUtils::GetInternalStateValue";
     return Run(fn, __LINE__, Standard(0), [&] {
         const int state = ReadNumber(L"InternalState");
-        SETUP_LOG(fn, GetLine(L"Successfully get value ", state, L"InternalState"));
+        REG_LOG(fn, GetLine(L"Successfully get value ", state, L"InternalState"));
         return state;
     });
 }
@@ -57,10 +57,10 @@ int CRegistryUtils::GetInternalStateValue()
 bool CRegistryUtils::SetPendingRebootValue(int state)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetPendingRebootValue";
-    SETUP_LOG(fn, Format(L"Setting pending reboot value to %d", state));
+    REG_LOG(fn, Format(L"Setting pending reboot value to %d", state));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         WriteNumber(L"PendingReboot", state);
-        SETUP_LOG(fn, SetLine(L"Successfully set pending reboot value ", state, L"PendingReboot"));
+        REG_LOG(fn, SetLine(L"Successfully set pending reboot value ", state, L"PendingReboot"));
         return true;
     });
 }
@@ -70,7 +70,7 @@ int CRegistryUtils::GetPendingRebootValue()
     const wchar_t* const fn = L"CRegistryUtils::GetPendingRebootValue";
     return Run(fn, __LINE__, Standard(0), [&] {
         const int state = ReadNumber(L"PendingReboot");
-        SETUP_LOG(fn, GetLine(L"Successfully get pending reboot value ", state, L"PendingReboot"));
+        REG_LOG(fn, GetLine(L"Successfully get pending reboot value ", state, L"PendingReboot"));
         return state;
     });
 }
@@ -78,10 +78,10 @@ int CRegistryUtils::GetPendingRebootValue()
 bool CRegistryUtils::SetPendingRebootSuppressedValue(int state)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetPendingRebootSuppressedValue";
-    SETUP_LOG(fn, Format(L"Setting pending reboot value to %d", state));
+    REG_LOG(fn, Format(L"Setting pending reboot value to %d", state));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         WriteNumber(L"PendingRebootSuppressed", state);
-        SETUP_LOG(fn, SetLine(L"Successfully set pending reboot value ", state, L"PendingRebootSuppressed"));
+        REG_LOG(fn, SetLine(L"Successfully set pending reboot value ", state, L"PendingRebootSuppressed"));
         return true;
     });
 }
@@ -91,7 +91,7 @@ int CRegistryUtils::GetPendingRebootSuppressedValue()
     const wchar_t* const fn = L"CRegistryUtils::GetPendingRebootSuppressedValue";
     return Run(fn, __LINE__, Standard(0), [&] {
         const int state = ReadNumber(L"PendingRebootSuppressed");
-        SETUP_LOG(fn, GetLine(L"Successfully get pending reboot value ", state, L"PendingRebootSuppressed"));
+        REG_LOG(fn, GetLine(L"Successfully get pending reboot value ", state, L"PendingRebootSuppressed"));
         return state;
     });
 }
@@ -99,15 +99,15 @@ int CRegistryUtils::GetPendingRebootSuppressedValue()
 bool CRegistryUtils::setProgressDlgState(int state)
 {
     const wchar_t* const fn = L"CRegistryUtils::setProgressDlgState";
-    SETUP_LOG(fn, Format(L"state=%d", state));
+    REG_LOG(fn, Format(L"state=%d", state));
     return Run(fn, __LINE__, Standard(false), [&] {
         Registry::number_map map(HKEY_CURRENT_USER, RegistryPaths::kApplicationKey, Registry::default_access);
         if (state != 0 && state != 1001 && state != 1002 && state != 1003) {
-            SETUP_LOG(fn, L"Faulty value submitted...");
+            REG_LOG(fn, L"Faulty value submitted...");
             return false;
         }
         map.at(L"ProgressDlgState") = static_cast<DWORD>(state);
-        SETUP_LOG(fn, SetLine(L"Successfully set ProgressDlgState value ", state, L"ProgressDlgState"));
+        REG_LOG(fn, SetLine(L"Successfully set ProgressDlgState value ", state, L"ProgressDlgState"));
         return true;
     });
 }
@@ -119,7 +119,7 @@ int CRegistryUtils::getProgressDlgState()
     plan.other = Handler<int>{kUnknownLine, -1};
     return Run(fn, __LINE__, plan, [&] {
         const int state = ReadNumber(L"ProgressDlgState");
-        SETUP_LOG(fn, GetLine(L"Getting ProgressDlgState value ", state, L"ProgressDlgState"));
+        REG_LOG(fn, GetLine(L"Getting ProgressDlgState value ", state, L"ProgressDlgState"));
         return state;
     });
 }
@@ -133,8 +133,8 @@ bool CRegistryUtils::SetCurrDirValue(const std::wstring& dir)
     return Run(fn, __LINE__, plan, [&] {
         Registry::string_map map(HKEY_CURRENT_USER, RegistryPaths::kApplicationKey, Registry::default_access);
         map.at(L"CurrentDirectory") = dir;
-        SETUP_LOG(fn, L"Successfully set CurrentDirectory value " + dir + L" to registry key HKEY_CURRENT_USER\\" +
-                          RegistryPaths::kApplicationKey);
+        REG_LOG(fn, Format(L"Successfully set CurrentDirectory value %s to registry key HKEY_CURRENT_USER\\%s",
+                           dir.c_str(), RegistryPaths::kApplicationKey));
         return true;
     });
 }
@@ -152,8 +152,8 @@ std::wstring CRegistryUtils::GetCurrDirValue()
         if (dir.empty()) {
             return dir;
         }
-        SETUP_LOG(fn, L"Successfully get CurrentDirectory " + dir + L" from registry key HKEY_CURRENT_USER\\" +
-                          RegistryPaths::kApplicationKey);
+        REG_LOG(fn, Format(L"Successfully get CurrentDirectory %s from registry key HKEY_CURRENT_USER\\%s",
+                           dir.c_str(), RegistryPaths::kApplicationKey));
         return dir;
     });
 }
@@ -161,11 +161,11 @@ std::wstring CRegistryUtils::GetCurrDirValue()
 bool CRegistryUtils::DeleteApplicationKey()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteApplicationKey";
-    SETUP_LOG(fn, L"Deleting application key...");
+    REG_LOG(fn, L"Deleting application key...");
     return Run(fn, __LINE__, Deleting(kRemoveLine, L"ERROR: Unknown exception caught"), [&] {
         Registry::subkey_set parent(HKEY_CURRENT_USER, RegistryPaths::kBrennikKey, Registry::default_access);
         parent.erase(RegistryPaths::kSuiteGuid);
-        SETUP_LOG(fn, L"Successfully deleted application key");
+        REG_LOG(fn, L"Successfully deleted application key");
         return true;
     });
 }

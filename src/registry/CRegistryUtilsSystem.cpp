@@ -1,7 +1,7 @@
 // Pending file renames, the machine-wide environment and the suite key's values.
 #include "registry/CRegistryUtils.h"
 
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 #include "log/Format.h"
 #include "registry/OperationGuard.h"
 #include "registry/PendingRenameRules.h"
@@ -15,21 +15,21 @@ namespace {
 
 const wchar_t* const kHklm = L"HKEY_LOCAL_MACHINE\\";
 
-// The value's data, read in two steps as ReadRegMultiKey logs them; empty when it fails.
+// The value's data, read in two steps as ReadRegMultiKey logs them; false when it cannot be read.
 bool readMultiStringData(const wchar_t* fn, HKEY key, const std::wstring& valueName, std::vector<BYTE>& data)
 {
     DWORD size = 0;
     if (RegQueryValueExW(key, valueName.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS || size < 2) {
-        SETUP_LOG(fn, Format(L"Can't get size of the %s key value", valueName.c_str()));
-        SETUP_LOG(fn, L"The key is absent in the registry, not REG_MULTI_SZ type or an error has occured.");
+        REG_LOG(fn, Format(L"Can't get size of the %s key value", valueName.c_str()));
+        REG_LOG(fn, L"The key is absent in the registry, not REG_MULTI_SZ type or an error has occured.");
         return false;
     }
-    SETUP_LOG(fn, Format(L"Got the %s key value size: %d", valueName.c_str(), static_cast<int>(size)));
+    REG_LOG(fn, Format(L"Got the %s key value size: %d", valueName.c_str(), static_cast<int>(size)));
     data.assign(size, 0);
     DWORD type = 0;
     if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS || size < 2 ||
         type != REG_MULTI_SZ) {
-        SETUP_LOG(fn, L"ERROR: Failed to get the key value");
+        REG_LOG(fn, L"ERROR: Failed to get the key value");
         return false;
     }
     data.resize(size);
@@ -41,14 +41,14 @@ bool readMultiStringData(const wchar_t* fn, HKEY key, const std::wstring& valueN
 int CRegistryUtils::GetCurrentControlSetNr()
 {
     const wchar_t* const fn = L"CRegistryUtils::GetCurrentControlSetNr";
-    SETUP_LOG(fn, L"Getting current control set number");
+    REG_LOG(fn, L"Getting current control set number");
     FailurePlan<int> plan = Standard(0, L"ERROR: Unknown exception caught! Using default value 001...");
     plan.other.result = 1;
     return Run(fn, __LINE__, plan, [&] {
         Registry::number_map select(HKEY_LOCAL_MACHINE, RegistryPaths::kSelectKey, Registry::default_access);
         const int number = static_cast<int>(select.at(L"Current").get());
-        SETUP_LOG(fn, Format(L"Getting current control set number %d from registry key ", number) + kHklm +
-                          RegistryPaths::kSelectKey + L"Current");
+        REG_LOG(fn, Format(L"Getting current control set number %d from registry key %s%sCurrent", number, kHklm,
+                           RegistryPaths::kSelectKey));
         return number;
     });
 }
@@ -58,11 +58,11 @@ std::wstring CRegistryUtils::AssembleCurrentControlSetString(DWORD controlSet)
     const wchar_t* const fn = L"CRegistryUtils::AssembleCurrentControlSetString";
     return Run(fn, __LINE__, UnknownOnly(std::wstring()), [&] {
         if (controlSet == 0) {
-            SETUP_LOG(fn, L"Failed to assemble current control set string, returning an empty string.");
+            REG_LOG(fn, L"Failed to assemble current control set string, returning an empty string.");
             return std::wstring();
         }
         const std::wstring assembled = Format(L"ControlSet%.3u", static_cast<unsigned>(controlSet));
-        SETUP_LOG(fn, L"Assembled string: " + assembled);
+        REG_LOG(fn, L"Assembled string: " + assembled);
         return assembled;
     });
 }
@@ -72,21 +72,21 @@ int CRegistryUtils::ReadRegMultiKey(const std::wstring& valueName, HKEY root, co
 {
     const wchar_t* const fn = L"CRegistryUtils::ReadRegMultiKey";
     return Run(fn, __LINE__, UnknownOnly(-1), [&] {
-        SETUP_LOG(fn, Format(L"Openning the following key: %s", subKey.c_str()));
+        REG_LOG(fn, Format(L"Openning the following key: %s", subKey.c_str()));
         UniqueKey key;
         if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) {
             key.release();
-            SETUP_LOG(fn, Format(L"ERROR: Openning the following key: %s", subKey.c_str()));
+            REG_LOG(fn, Format(L"ERROR: Openning the following key: %s", subKey.c_str()));
             return -1;
         }
         std::vector<BYTE> data;
         if (!readMultiStringData(fn, key.get(), valueName, data)) {
             return -1;
         }
-        SETUP_LOG(fn, Format(L"Got the %s key value", valueName.c_str()));
+        REG_LOG(fn, Format(L"Got the %s key value", valueName.c_str()));
         for (const auto& text : PendingRenameRules::SplitMultiString(data.data(), data.size())) {
             strings.push_back(text);
-            SETUP_LOG(fn, Format(L"PendingFileRenameOperations found: %s", text.c_str()));
+            REG_LOG(fn, Format(L"PendingFileRenameOperations found: %s", text.c_str()));
         }
         return 0;
     });
@@ -96,35 +96,35 @@ bool CRegistryUtils::GetPendingFileRenames(const std::wstring& exceptionList)
 {
     const wchar_t* const fn = L"CRegistryUtils::GetPendingFileRenames";
     const wchar_t* const warning = L"WARNING: Failed to get PendingFileRenameOperations status.";
-    SETUP_LOG(fn, L"Getting PendingFileRenames status (PendingFileRenameOperations)...");
+    REG_LOG(fn, L"Getting PendingFileRenames status (PendingFileRenameOperations)...");
     return Run(fn, __LINE__, UnknownOnly(false, warning), [&] {
         std::wstring path = RegistryPaths::kSessionManagerKey;
         const std::wstring controlSet =
             AssembleCurrentControlSetString(static_cast<DWORD>(GetCurrentControlSetNr()));
         if (controlSet.empty() || !PendingRenameRules::ReplaceControlSet(path, controlSet)) {
-            SETUP_LOG(fn, warning);
+            REG_LOG(fn, warning);
             return false;
         }
-        SETUP_LOG(fn, L"Path after replacement: " + path);
+        REG_LOG(fn, L"Path after replacement: " + path);
         const auto patterns = PendingRenameRules::SplitExceptionList(exceptionList);
         std::vector<std::wstring> operations;
         if (ReadRegMultiKey(L"PendingFileRenameOperations", HKEY_LOCAL_MACHINE, path, operations) != 0) {
-            SETUP_LOG(fn, warning);
+            REG_LOG(fn, warning);
             return false;
         }
         for (const auto& operation : operations) {
             bool matched = false;
             for (size_t i = 0; i < patterns.size() && !matched; ++i) {
-                SETUP_LOG(fn, Format(L"Comparing Exception = Operation: %s = %s", patterns[i].c_str(),
+                REG_LOG(fn, Format(L"Comparing Exception = Operation: %s = %s", patterns[i].c_str(),
                                      operation.c_str()));
                 matched = PendingRenameRules::WildcardMatch(operation, patterns[i]);
             }
             if (!matched) {
-                SETUP_LOG(fn, L"PendingFileRenameOperations found (not in exception list): " + operation);
+                REG_LOG(fn, L"PendingFileRenameOperations found (not in exception list): " + operation);
                 return true;
             }
         }
-        SETUP_LOG(fn, L"No PendingFileRenameOperations (not in exception list) found.");
+        REG_LOG(fn, L"No PendingFileRenameOperations (not in exception list) found.");
         return false;
     });
 }
@@ -132,13 +132,13 @@ bool CRegistryUtils::GetPendingFileRenames(const std::wstring& exceptionList)
 bool CRegistryUtils::SetEnvironmentVariableForAll(const std::wstring& name, const std::wstring& value)
 {
     const wchar_t* const fn = L"CRegistryUtils::SetEnvironmentVariableForAll";
-    SETUP_LOG(fn, L"Setting environment variable: " + name + L"=" + value);
+    REG_LOG(fn, Format(L"Setting environment variable: %s=%s", name.c_str(), value.c_str()));
     return Run(fn, __LINE__, UnknownOnly(false), [&] {
         Registry::expand_string_map environment(HKEY_LOCAL_MACHINE, RegistryPaths::kEnvironmentKey,
                                                 Registry::default_access);
         environment.at(name) = value;
-        SETUP_LOG(fn, L"Successfully set environment variable: " + value + L" to registry key " + kHklm +
-                          RegistryPaths::kEnvironmentKey + L"\\" + name);
+        REG_LOG(fn, Format(L"Successfully set environment variable: %s to registry key %s%s\\%s", value.c_str(),
+                           kHklm, RegistryPaths::kEnvironmentKey, name.c_str()));
         return true;
     });
 }
@@ -149,8 +149,8 @@ bool CRegistryUtils::SetREG_SZ(const std::wstring& name, const std::wstring& val
     return Run(fn, __LINE__, Standard(false), [&] {
         Registry::string_map suite(HKEY_LOCAL_MACHINE, RegistryPaths::kSuiteKey, Registry::default_access);
         suite.at(name) = value;
-        SETUP_LOG(fn, L"Successfully set to registry key " + std::wstring(kHklm) + RegistryPaths::kSuiteKey + name +
-                          L", value: " + value);
+        REG_LOG(fn, Format(L"Successfully set to registry key %s%s%s, value: %s", kHklm, RegistryPaths::kSuiteKey,
+                           name.c_str(), value.c_str()));
         return true;
     });
 }
@@ -163,8 +163,8 @@ WORD CRegistryUtils::GetCurrTolvaneLanguageId()
     return Run(fn, __LINE__, plan, [&] {
         Registry::number_map suite(HKEY_LOCAL_MACHINE, RegistryPaths::kSuiteKey, Registry::default_access);
         const DWORD language = suite.at(L"TolvaneLanguage");
-        SETUP_LOG(fn, Format(L"Successfully get value %d from registry key ", static_cast<int>(language)) + kHklm +
-                          RegistryPaths::kSuiteKey + L"TolvaneLanguage");
+        REG_LOG(fn, Format(L"Successfully get value %d from registry key %s%sTolvaneLanguage",
+                           static_cast<int>(language), kHklm, RegistryPaths::kSuiteKey));
         return static_cast<WORD>(language & 0xFFFF);
     });
 }

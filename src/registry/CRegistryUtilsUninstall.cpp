@@ -2,7 +2,7 @@
 #include "registry/CRegistryUtils.h"
 
 #include "exec/CTranslator.h"
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 #include "log/Format.h"
 #include "registry/InstallerFolder.h"
 #include "registry/OperationGuard.h"
@@ -36,7 +36,7 @@ bool CRegistryUtils::WriteUnInstallValue(const std::wstring& strName, const std:
                                          const std::wstring& strUpgrade, const std::wstring& strArgs, DWORD dwSize)
 {
     const wchar_t* const fn = L"CRegistryUtils::WriteUnInstallValue";
-    SETUP_LOG(fn, Format(L"WriteUnInstallValue(strName=%s, strVersion=%s, strUpgrade=%s, strArgs=%s, dwSize=%d)",
+    REG_LOG(fn, Format(L"WriteUnInstallValue(strName=%s, strVersion=%s, strUpgrade=%s, strArgs=%s, dwSize=%d)",
                          strName.c_str(), strVersion.c_str(), strUpgrade.c_str(), strArgs.c_str(),
                          static_cast<int>(dwSize)));
     return Run(fn, __LINE__, Standard(false), [&] {
@@ -46,8 +46,8 @@ bool CRegistryUtils::WriteUnInstallValue(const std::wstring& strName, const std:
         if (windowsDir.empty()) {
             return false;
         }
-        SETUP_LOG(fn, L"Windows dir:");
-        SETUP_LOG(fn, windowsDir);
+        REG_LOG(fn, L"Windows dir:");
+        REG_LOG(fn, windowsDir);
         const std::wstring folder = InstallerFolder::FolderIn(windowsDir);
         const std::wstring entry = RegistryPaths::SuiteUninstallKey();
         writeDisplayValues(entry, folder, strName, strVersion);
@@ -56,14 +56,14 @@ bool CRegistryUtils::WriteUnInstallValue(const std::wstring& strName, const std:
         if (!strUpgrade.empty()) {
             const UINT status = CTranslator::getInstance().TranslateUpgrade2ProductCode(strUpgrade, productCode);
             if (status != ERROR_SUCCESS) {
-                SETUP_LOG(fn, Format(L"TranslateUpgrade2ProductCode() returned %i", static_cast<int>(status)));
+                REG_LOG(fn, Format(L"TranslateUpgrade2ProductCode() returned %i", static_cast<int>(status)));
                 return false;
             }
-            SETUP_LOG(fn, L"TranslateUpgrade2ProductCode() returned ERROR_SUCCESS");
+            REG_LOG(fn, L"TranslateUpgrade2ProductCode() returned ERROR_SUCCESS");
         }
         Registry::string_map values(HKEY_LOCAL_MACHINE, entry, Registry::default_access);
         if (!productCode.empty()) {
-            SETUP_LOG(fn, L"Using fetched product code");
+            REG_LOG(fn, L"Using fetched product code");
             const std::wstring location =
                 GetSZValue(RegistryPaths::kUninstallKey + productCode, L"InstallLocation");
             if (!location.empty()) {
@@ -83,12 +83,12 @@ bool CRegistryUtils::WriteUnInstallValue(const std::wstring& strName, const std:
 bool CRegistryUtils::DeleteUnInstallValue()
 {
     const wchar_t* const fn = L"CRegistryUtils::DeleteUnInstallValue";
-    SETUP_LOG(fn, L"Deleting Uninstall values...");
+    REG_LOG(fn, L"Deleting Uninstall values...");
     return Run(fn, __LINE__, Deleting(), [&] {
         Registry::subkey_set entries(HKEY_LOCAL_MACHINE, RegistryPaths::kUninstallKey, Registry::default_access);
         entries.erase(RegistryPaths::kSuiteGuid);
-        SETUP_LOG(fn, L"Successfully deleted uninstall values from registry key " + std::wstring(kHklm) +
-                          RegistryPaths::SuiteUninstallKey());
+        REG_LOG(fn, Format(L"Successfully deleted uninstall values from registry key %s%s", kHklm,
+                           RegistryPaths::SuiteUninstallKey().c_str()));
         return true;
     });
 }
@@ -99,17 +99,17 @@ bool CRegistryUtils::GetUnInstallValue(std::wstring& uninstallString)
     return Run(fn, __LINE__, Standard(false), [&] {
         const std::wstring entry = RegistryPaths::SuiteUninstallKey();
         if (!SZValueExists(L"Uninstallstring", entry)) {
-            SETUP_LOG(fn, L"Uninstallstring value does not exists...");
+            REG_LOG(fn, L"Uninstallstring value does not exists...");
             uninstallString.clear();
             return false;
         }
-        SETUP_LOG(fn, L"Uninstallstring value exists...");
+        REG_LOG(fn, L"Uninstallstring value exists...");
         uninstallString = GetSZValue(entry, L"Uninstallstring");
         if (uninstallString.empty()) {
-            SETUP_LOG(fn, L"WARNING: Failed to fetch value...");
+            REG_LOG(fn, L"WARNING: Failed to fetch value...");
             return false;
         }
-        SETUP_LOG(fn, L"Value fetched...");
+        REG_LOG(fn, L"Value fetched...");
         return true;
     });
 }
@@ -117,13 +117,13 @@ bool CRegistryUtils::GetUnInstallValue(std::wstring& uninstallString)
 std::wstring CRegistryUtils::GetInstallLocationValue()
 {
     const wchar_t* const fn = L"CRegistryUtils::GetInstallLocationValue";
-    SETUP_LOG(fn, L"Getting InstallLocation");
+    REG_LOG(fn, L"Getting InstallLocation");
     return Run(fn, __LINE__, Standard(std::wstring()), [&] {
         const std::wstring entry = RegistryPaths::SuiteUninstallKey();
         Registry::string_map values(HKEY_LOCAL_MACHINE, entry, Registry::default_access);
         const std::wstring location = values.at(L"installLocation");
-        SETUP_LOG(fn, L"Successfully get InstallLocation value " + location + L" from registry key " + kHklm + entry +
-                          L"\\installLocation");
+        REG_LOG(fn, Format(L"Successfully get InstallLocation value %s from registry key %s%s\\installLocation",
+                           location.c_str(), kHklm, entry.c_str()));
         return location;
     });
 }
@@ -135,8 +135,8 @@ std::wstring CRegistryUtils::GetDisplayVersionValue(const std::wstring& productK
         const std::wstring entry = RegistryPaths::kUninstallKey + productKey;
         Registry::string_map values(HKEY_LOCAL_MACHINE, entry, Registry::default_access);
         const std::wstring version = values.at(L"DisplayVersion");
-        SETUP_LOG(fn, L"Successfully get DisplayVersion " + version + L" from registry key " + kHklm + entry +
-                          L"\\DisplayVersion");
+        REG_LOG(fn, Format(L"Successfully get DisplayVersion %s from registry key %s%s\\DisplayVersion",
+                           version.c_str(), kHklm, entry.c_str()));
         return version;
     });
 }
@@ -147,8 +147,8 @@ std::wstring CRegistryUtils::GetSZValue(const std::wstring& keyPath, const std::
     return Run(fn, __LINE__, Standard(std::wstring()), [&] {
         Registry::string_map values(HKEY_LOCAL_MACHINE, keyPath, Registry::default_access);
         const std::wstring value = values.at(valueName);
-        SETUP_LOG(fn, L"Successfully get REG_SZ value " + value + L" from registry key " + kHklm + keyPath + L"\\" +
-                          valueName);
+        REG_LOG(fn, Format(L"Successfully get REG_SZ value %s from registry key %s%s\\%s", value.c_str(), kHklm,
+                           keyPath.c_str(), valueName.c_str()));
         return value;
     });
 }

@@ -1,7 +1,7 @@
 #include "registry/InstallerFolder.h"
 
 #include "registry/RegistryPaths.h"
-#include "setupfile/CFileParser.h"
+#include "sys/CWinUtils.h"
 
 #include <windows.h>
 
@@ -22,20 +22,9 @@ std::wstring FolderIn(const std::wstring& windowsDir)
     return windowsDir + L"\\Installer\\" + RegistryPaths::kSuiteGuid;
 }
 
-std::wstring Folder()
-{
-    const std::wstring windowsDir = WindowsDirectory();
-    return windowsDir.empty() ? std::wstring() : FolderIn(windowsDir);
-}
-
-std::wstring DestinationPath()
-{
-    return Folder() + L"\\Setup.exe";
-}
-
 std::wstring ProgramFileName()
 {
-    const std::wstring program = CFileParser::ProgramArgument();
+    const std::wstring program = CWinUtils::ProgramPath();
     const size_t slash = program.find_last_of(L"\\/");
     return slash == std::wstring::npos ? program : program.substr(slash + 1);
 }

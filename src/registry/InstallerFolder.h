@@ -7,10 +7,6 @@ namespace InstallerFolder {
 // The Windows directory (at most 261 characters); empty when it cannot be read.
 std::wstring WindowsDirectory();
 std::wstring FolderIn(const std::wstring& windowsDir);
-// The folder for the running system; empty when the Windows directory cannot be read.
-std::wstring Folder();
-// The permanent copy that the run-once entry starts: the folder + "\Setup.exe".
-std::wstring DestinationPath();
 // The last component of the program's path as its first command-line argument gives it.
 std::wstring ProgramFileName();
 

@@ -1,7 +1,6 @@
 #pragma once
-#include "log/CLog.h"
+#include "registry/RegistryLog.h"
 
-#include <optional>
 #include <utility>
 
 // The protected region of a CRegistryUtils operation: runs its body and turns whatever the body
@@ -13,6 +12,7 @@ enum class Failure { open, set, remove, other };
 // The kind of the exception being handled (call only inside a catch block).
 Failure classifyCurrentException();
 
+// A handler's log line and the result it returns; a null line means "not handled here".
 template <typename R>
 struct Handler {
     const wchar_t* line;
@@ -23,20 +23,20 @@ struct Handler {
 template <typename R>
 struct FailurePlan {
     Handler<R> other;
-    std::optional<Handler<R>> open;
-    std::optional<Handler<R>> set;
-    std::optional<Handler<R>> remove;
+    Handler<R> open;
+    Handler<R> set;
+    Handler<R> remove;
 
     const Handler<R>& pick(Failure failure) const
     {
-        const std::optional<Handler<R>>* chosen = nullptr;
+        const Handler<R>* chosen = &other;
         switch (failure) {
         case Failure::open: chosen = &open; break;
         case Failure::set: chosen = &set; break;
         case Failure::remove: chosen = &remove; break;
         case Failure::other: break;
         }
-        return chosen != nullptr && chosen->has_value() ? **chosen : other;
+        return chosen->line != nullptr ? *chosen : other;
     }
 };
 
@@ -49,7 +49,8 @@ extern const wchar_t* const kRemoveLine;        // "ERROR: Failed to remove spec
 template <typename R>
 FailurePlan<R> UnknownOnly(R result, const wchar_t* line = kUnknownLine)
 {
-    return FailurePlan<R>{Handler<R>{line, result}, std::nullopt, std::nullopt, std::nullopt};
+    return FailurePlan<R>{Handler<R>{line, result}, Handler<R>{nullptr, result}, Handler<R>{nullptr, result},
+                          Handler<R>{nullptr, result}};
 }
 
 // The open and set handlers with their standard lines, and a catch-all.
@@ -80,7 +81,7 @@ R Run(const wchar_t* function, int line, const FailurePlan<R>& plan, Body&& body
     } catch (...) {
         const Handler<R>& handler = plan.pick(classifyCurrentException());
         try {
-            CLog::getInstance().write(function, line, handler.line);
+            RegistryLog(function, line, handler.line);
         } catch (...) {
             // Out of memory while logging: the result still goes back.
         }

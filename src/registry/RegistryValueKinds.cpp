@@ -22,7 +22,7 @@ number_kind::value_type number_kind::decode(const BYTE* data, size_t size)
 
 value_bytes string_kind::encode(const value_type& value)
 {
-    value_bytes bytes(value.size() * sizeof(wchar_t));
+    value_bytes bytes((value.size() + 1) * sizeof(wchar_t), 0);  // the last two stay 0: the NUL
     for (size_t i = 0; i < value.size(); ++i) {
         const auto unit = static_cast<unsigned short>(value[i]);
         bytes[2 * i] = static_cast<BYTE>(unit & 0xFF);

@@ -19,7 +19,9 @@ struct number_kind {
     static value_type decode(const BYTE* data, size_t size);
 };
 
-// REG_SZ: UTF-16 code units without a terminating NUL (an empty string has data size 0).
+// REG_SZ: UTF-16 code units and a terminating NUL, as RegSetValueExW requires: readers of the
+// system (the run-once processing, the list of installed programs) take the data as it is and
+// would run or show whatever follows an unterminated string. An empty string is the NUL alone.
 // Reading stops at the first NUL or at the end of the data; an odd last byte is ignored.
 struct string_kind {
     using value_type = std::wstring;

@@ -69,6 +69,11 @@ void CInstallFinishDialog::bindControls()
     closingStatic = item(kClosingId);
     mirrored_ = (GetWindowLongW(window(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     pictureHeight_ = -1;
+    if (mirrored_) {
+        for (HWND control : {headlineStatic, nextStepStatic, helpStatic, closingStatic, readmeCheckBox, finishButton}) {
+            WindowLayout::readRightToLeft(control);
+        }
+    }
 }
 
 void CInstallFinishDialog::loadPictures()
@@ -89,6 +94,10 @@ void CInstallFinishDialog::loadPictures()
         return;
     }
     SendMessageW(pictureStatic, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(backgroundBitmap.get()));
+    // The control holds the picture; the dialog paints it, stretched over the area above the
+    // separator and unmirrored. Painted by the control itself it would lie in its natural size
+    // over the texts and the check box, and mirrored once more in a right-to-left dialog.
+    ShowWindow(pictureStatic, SW_HIDE);
 }
 
 void CInstallFinishDialog::setTexts()

@@ -50,6 +50,9 @@ BOOL CProgressDialog::OnInitDialog()
     progressCtrl.store(item(kProgressBarId));
     textEdit = item(kTextId);
     iconStatic = item(kPictureId);
+    if ((GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) {
+        WindowLayout::readRightToLeft(textEdit);
+    }
     loadPicture();
 
     SetWindowTextW(dialog, strTitle.c_str());

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr DWORD kDialogReadyWaitMs = 5000;
+
 // Keeps the steps of the run to the end on a 10 ms grid from its start, so that a coarse system
 // timer cannot stretch the run: a late step makes the next one shorter.
 class StepPacer {
@@ -53,6 +55,10 @@ void CProgressDialog::LoopProgress()
 {
     const bool backwards = rollBackMode;
     SETUP_LOG(L"CProgressDialog::LoopProgress", backwards ? L"rollBackMode=TRUE" : L"rollBackMode=FALSE");
+    // The timetable starts when the bar exists, so that its first position is seen (a stop or a
+    // dialog that cannot be created ends the wait too).
+    const HANDLE startSignals[] = {dialogReady_.get(), stopEvent_.get()};
+    WaitForMultipleObjects(2, startSignals, FALSE, kDialogReadyWaitMs);
     setBar(PBM_SETRANGE, 0, MAKELPARAM(ProgressTimetable::kLowest, ProgressTimetable::kHighest));
     setBar(PBM_SETSTEP, 1, 0);
 

@@ -73,6 +73,11 @@ void showTopmostCentred(HWND window)
     SetFocus(window);
 }
 
+void readRightToLeft(HWND control)
+{
+    SetWindowLongW(control, GWL_EXSTYLE, GetWindowLongW(control, GWL_EXSTYLE) | WS_EX_RTLREADING);
+}
+
 RECT screenRectInClient(HWND parent, HWND control)
 {
     RECT rect;

@@ -18,6 +18,10 @@ void centre(HWND window);
 // gives it the focus.
 void showTopmostCentred(HWND window);
 
+// Gives the control right-to-left reading order (a text control of a mirrored dialog: the
+// mirroring aligns it, this orders its words).
+void readRightToLeft(HWND control);
+
 // The control's rectangle in unmirrored pixels from the top left of the parent's client area,
 // as the screen shows it, whatever the parent's reading direction.
 RECT screenRectInClient(HWND parent, HWND control);

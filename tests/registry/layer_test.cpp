@@ -13,10 +13,11 @@ namespace {
 
 const wchar_t* const kTestKey = L"Software\\RegLayerTest";
 
-std::vector<BYTE> bytesOf(const std::wstring& text)
+// What a string is stored as: its code units and a terminating NUL.
+std::vector<BYTE> storedBytesOf(const std::wstring& text)
 {
-    const BYTE* data = reinterpret_cast<const BYTE*>(text.data());
-    return std::vector<BYTE>(data, data + text.size() * sizeof(wchar_t));
+    const BYTE* data = reinterpret_cast<const BYTE*>(text.c_str());
+    return std::vector<BYTE>(data, data + (text.size() + 1) * sizeof(wchar_t));
 }
 
 class LayerTest : public ::testing::Test {
@@ -72,10 +73,10 @@ TEST_F(LayerTest, AMissingValueReadsAsItsDefaultAndIsCreatedWithIt)
     EXPECT_EQ((std::vector<BYTE>{0, 0, 0, 0}), number.data);
     const auto text = readValue(HKEY_CURRENT_USER, path(), L"S");
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), text.type);
-    EXPECT_EQ(0u, text.data.size()) << "an empty string has data size 0";
+    EXPECT_EQ((std::vector<BYTE>{0, 0}), text.data) << "an empty string is its NUL";
     const auto expandable = readValue(HKEY_CURRENT_USER, path(), L"E");
     EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), expandable.type);
-    EXPECT_EQ(0u, expandable.data.size());
+    EXPECT_EQ((std::vector<BYTE>{0, 0}), expandable.data);
 }
 
 TEST_F(LayerTest, AValueOfAnotherTypeIsNotSeenIsOverwrittenOnReadAndIsNotErased)
@@ -99,7 +100,7 @@ TEST_F(LayerTest, AValueOfAnotherTypeIsNotSeenIsOverwrittenOnReadAndIsNotErased)
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), readValue(HKEY_CURRENT_USER, path(), L"Kept").type);
 }
 
-TEST_F(LayerTest, StringsRoundTripWithoutTerminatingNul)
+TEST_F(LayerTest, StringsRoundTripAndAreStoredWithTheirTerminatingNul)
 {
     const std::vector<std::wstring> texts = {L"C:\\Program Files\\Tolvane", L"", L"\x00e9t\x00e9 \x65e5\x672c",
                                              std::wstring(300, L'x')};
@@ -110,7 +111,7 @@ TEST_F(LayerTest, StringsRoundTripWithoutTerminatingNul)
             EXPECT_EQ(texts[i], strings.at(name) = texts[i]);
         }
         const auto stored = readValue(HKEY_CURRENT_USER, path(), name);
-        EXPECT_EQ(bytesOf(texts[i]), stored.data) << "no NUL is stored";
+        EXPECT_EQ(storedBytesOf(texts[i]), stored.data);
         string_map reopened(HKEY_CURRENT_USER, path(), default_access);
         EXPECT_EQ(texts[i], reopened.at(name).get());
     }
@@ -128,6 +129,7 @@ TEST_F(LayerTest, StringsOfOtherProgramsReadUpToTheirFirstNul)
         {L"Embedded", {'a', 0, 0, 0, 'b', 0}, L"a"},
         {L"OddSize", {'a', 0, 'b'}, L"a"},
         {L"Empty", {}, L""},
+        {L"NoNul", {'a', 0, 'b', 0}, L"ab"},
     };
     for (const auto& c : cases) {
         regtest::writeValue(HKEY_CURRENT_USER, path(), c.name, REG_SZ, c.data);

@@ -14,7 +14,6 @@ using Lines = std::vector<std::wstring>;
 namespace {
 
 const std::wstring kRunOnceLiteral = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-const std::wstring kRunOnce32 = std::wstring(kWow6432) + L"Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
 OSVERSIONINFOEXW version(DWORD platform, DWORD major, DWORD minor)
 {
@@ -135,18 +134,29 @@ TEST_F(RunOnceTest, AValueInTheOtherHiveIsNeitherSeenNorRemoved)
     EXPECT_EQ(L"left by XP", regtest::readString(HKEY_CURRENT_USER, kRunOnce, name_));
 }
 
+TEST_F(RunOnceTest, AnUnopenableRunOnceKeyFailsEachOperation)
+{
+    regtest::writeString(HKEY_LOCAL_MACHINE, kRunOnce, name_, L"kept");
+    regtest::ReadOnlyKey locked(HKEY_LOCAL_MACHINE, kRunOnce);
+    ASSERT_TRUE(locked.locked());
+    regtest::LogTail log;
+    std::wstring read = L"untouched";
+    EXPECT_FALSE(utils_.GetRunValue(read));
+    EXPECT_EQ(L"untouched", read);
+    EXPECT_EQ((Lines{L"reg_open_key_failure exception caught"}), log.messages(L"CRegistryUtils::GetRunValue"));
+    EXPECT_FALSE(utils_.SetRunValue());
+    EXPECT_FALSE(utils_.SetRunValue(L"x"));
+    EXPECT_EQ(L"ERROR: Unknown exception caught!", log.messages(L"CRegistryUtils::SetRunValue").back());
+    EXPECT_FALSE(utils_.DeleteRunValue());
+    EXPECT_EQ(L"ERROR: Unknown exception caught!", log.messages(L"CRegistryUtils::DeleteRunValue").back());
+    EXPECT_EQ(L"kept", regtest::readString(HKEY_LOCAL_MACHINE, kRunOnce, name_));
+}
+
 // A 32-bit program's HKEY_LOCAL_MACHINE\SOFTWARE is WOW6432Node on a 64-bit Windows.
-TEST_F(RunOnceTest, TheMachineEntryLandsInTheViewOfThirtyTwoBitPrograms)
+TEST_F(RunOnceTest, TheMachineEntryLandsInTheViewOfTheProgram)
 {
     ASSERT_TRUE(utils_.SetRunValue(L"probe"));
-    if (regtest::isWin64Prefix()) {
-        EXPECT_EQ(L"probe", regtest::readString(HKEY_LOCAL_MACHINE, kRunOnce32, name_, KEY_WOW64_64KEY));
-        EXPECT_FALSE(regtest::valueExists(HKEY_LOCAL_MACHINE, kRunOnce, name_, KEY_WOW64_64KEY))
-            << "the 64-bit RunOnce key holds nothing";
-    } else {
-        EXPECT_EQ(L"probe", regtest::readString(HKEY_LOCAL_MACHINE, kRunOnce, name_));
-        EXPECT_FALSE(regtest::keyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\WOW6432Node")) << "no WOW6432Node";
-    }
+    expectInOwnViewOnly(kRunOnce, name_, L"probe");
 }
 
 // The probe program runs the operations under the Windows version Wine reports to it alone.

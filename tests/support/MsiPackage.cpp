@@ -119,8 +119,9 @@ std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFi
 {
     std::string arp;
     if (spec.recordInstallLocation) {
-        arp = "    <CustomAction Id=\"SetInstallLocation\" Property=\"ARPINSTALLLOCATION\" Value=\"[INSTALLDIR]\" />\n"
-              "    <InstallExecuteSequence><Custom Action=\"SetInstallLocation\" After=\"CostFinalize\" />"
+        // Right after CostFinalize (1000), when INSTALLDIR is known (wixl does not place every After= right).
+        arp = "    <CustomAction Id=\"RecordInstallFolder\" Property=\"ARPINSTALLLOCATION\" Value=\"[INSTALLDIR]\" />\n"
+              "    <InstallExecuteSequence><Custom Action=\"RecordInstallFolder\" Sequence=\"1001\" />"
               "</InstallExecuteSequence>\n";
     }
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -132,7 +133,8 @@ std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFi
            "    <Media Id=\"1\" Cabinet=\"data.cab\" EmbedCab=\"yes\" />\n" + arp +
            "    <Directory Id=\"TARGETDIR\" Name=\"SourceDir\">\n"
            "      <Directory Id=\"INSTALLDIR\" Name=\"" + utf8(spec.folderName) + "\">\n"
-           "        <Component Id=\"Main\" Guid=\"" + utf8(componentGuid(spec.productCode)) + "\">\n"
+           "        <Component Id=\"Main\" Guid=\"" + utf8(componentGuid(spec.productCode)) + "\" Win64=\"" +
+           (spec.platform == L"x64" ? "yes" : "no") + "\">\n"
            "          <File Id=\"payload\" Name=\"" + utf8(spec.fileName) + "\" Source=\"" + sourceFile +
            "\" KeyPath=\"yes\" />\n"
            "        </Component>\n"
@@ -147,13 +149,13 @@ MsiPackage::MsiPackage(const MsiPackageSpec& spec, const std::wstring& msiPath) 
 {
     testfiles::ScratchDir work(L"wxs");
     testfiles::writeBytes(work / spec.fileName, "payload of " + utf8(spec.name) + "\r\n");
-    const std::string source = msiWixSource(spec, unixPathOf(work / spec.fileName));
-    testfiles::writeBytes(work / L"package.wxs", source);
-    const std::string output = unixPathOf(work / L"wixl.out");
+    // wixl takes the files of a package relative to its working folder.
+    testfiles::writeBytes(work / L"package.wxs", msiWixSource(spec, utf8(spec.fileName)));
     DeleteFileW(msiPath.c_str());
     // The i386 preload of the Wine wrapper means nothing to the 64-bit wixl.
-    const int code = runUnixShell("unset LD_PRELOAD; /usr/bin/wixl -o " + quoted(unixPathOf(msiPath)) + " " +
-                                  quoted(unixPathOf(work / L"package.wxs")) + " > " + quoted(output) + " 2>&1");
+    const int code = runUnixShell("unset LD_PRELOAD; cd " + quoted(unixPathOf(work.path())) +
+                                  " && /usr/bin/wixl -a " + utf8(spec.platform) + " -o " + quoted(unixPathOf(msiPath)) +
+                                  " package.wxs > wixl.out 2>&1");
     buildOutput_ = testfiles::readBytes(work / L"wixl.out");
     built_ = code == 0 && testfiles::exists(msiPath);
 }

@@ -13,6 +13,10 @@ struct MsiPackageSpec {
     std::wstring manufacturer = L"Test Maker";
     std::wstring fileName = L"payload.txt";  // the one file it installs
     std::wstring folderName = L"TestProduct";  // its install folder below the system drive's root
+    // The package's platform: "x64" puts its entry in the list of installed programs into the
+    // 64-bit view of a 64-bit Windows, "x86" into the 32-bit one (WOW6432Node). By default the
+    // platform of the test program, so that it finds the entry where it looks.
+    std::wstring platform = sizeof(void*) == 8 ? L"x64" : L"x86";
     // Whether the package records its install folder as InstallLocation of its entry in the list
     // of installed programs (ARPINSTALLLOCATION).
     bool recordInstallLocation = true;
@@ -46,7 +50,7 @@ private:
     std::string buildOutput_;
 };
 
-// The WiX source wixl builds for a spec; `sourceFile` is the Unix path of the file to install.
+// The WiX source wixl builds for a spec; `sourceFile` is the file to install, relative to wixl's folder.
 std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFile);
 // The Unix path of a Windows path (Wine's own mapping); empty when there is none.
 std::string unixPathOf(const std::wstring& windowsPath);

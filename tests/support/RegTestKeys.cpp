@@ -4,7 +4,6 @@
 
 #include <sddl.h>
 
-#include <cstdlib>
 
 namespace regtest {
 
@@ -21,10 +20,10 @@ UniqueKey openKey(HKEY root, const std::wstring& path, REGSAM access, REGSAM vie
 
 }  // namespace
 
-bool isWin64Prefix()
+bool runsUnderWow64()
 {
-    const char* prefix = std::getenv("SETUP_TEST_PREFIX");
-    return prefix != nullptr && std::string(prefix) == "win64";
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
 RawValue readValue(HKEY root, const std::wstring& path, const std::wstring& name, REGSAM view)
@@ -158,23 +157,61 @@ std::vector<std::wstring> subkeyNames(HKEY root, const std::wstring& path, REGSA
 ReadOnlyKey::ReadOnlyKey(HKEY root, const std::wstring& path, REGSAM view) : root_(root), path_(path), view_(view)
 {
     createKey(root, path, view);
-    UniqueKey key = openKey(root, path, WRITE_DAC, view);
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (key && ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1,
-                                                                    &descriptor, nullptr)) {
-        locked_ = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
-        LocalFree(descriptor);
+    UniqueKey key = openKey(root, path, READ_CONTROL | WRITE_DAC, view);
+    DWORD size = 0;
+    if (!key || RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, nullptr, &size) != ERROR_INSUFFICIENT_BUFFER) {
+        return;
     }
+    saved_.resize(size);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (RegGetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, saved_.data(), &size) != ERROR_SUCCESS ||
+        !ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor,
+                                                              nullptr)) {
+        return;
+    }
+    locked_ = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
 }
 
 ReadOnlyKey::~ReadOnlyKey()
 {
     UniqueKey key = openKey(root_, path_, WRITE_DAC, view_);
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (key && ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KA;;;WD)", SDDL_REVISION_1,
-                                                                    &descriptor, nullptr)) {
-        RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, descriptor);
-        LocalFree(descriptor);
+    if (locked_ && key) {
+        RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, saved_.data());
+    }
+}
+
+KeyLink::KeyLink(const std::wstring& path, const std::wstring& target) : path_(path)
+{
+    if (keyExists(HKEY_LOCAL_MACHINE, path)) {
+        return;
+    }
+    UniqueKey link;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, link.put(), nullptr) != ERROR_SUCCESS) {
+        link.release();
+        return;
+    }
+    created_ = true;
+    // A link's target is stored without a terminating NUL.
+    RegSetValueExW(link.get(), L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
+                   static_cast<DWORD>(target.size() * sizeof(wchar_t)));
+}
+
+KeyLink::~KeyLink()
+{
+    if (!created_) {
+        return;
+    }
+    using DeleteKey = LONG(NTAPI*)(HANDLE);
+    const auto deleteKey = reinterpret_cast<DeleteKey>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    UniqueKey link;
+    if (deleteKey != nullptr &&
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, path_.c_str(), REG_OPTION_OPEN_LINK, DELETE, link.put()) == ERROR_SUCCESS) {
+        deleteKey(link.get());
+    } else {
+        link.release();
     }
 }
 

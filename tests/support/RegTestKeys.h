@@ -9,8 +9,9 @@
 // Windows (a 32-bit Windows ignores them).
 namespace regtest {
 
-// Whether the tests run in the 64-bit prefix (SETUP_TEST_PREFIX=win64).
-bool isWin64Prefix();
+// Whether this test program is a 32-bit program on a 64-bit Windows: its HKEY_LOCAL_MACHINE\SOFTWARE
+// is then the 32-bit view, SOFTWARE\WOW6432Node of the 64-bit one.
+bool runsUnderWow64();
 
 struct RawValue {
     bool exists = false;
@@ -41,7 +42,7 @@ std::vector<std::wstring> valueNames(HKEY root, const std::wstring& path, REGSAM
 std::vector<std::wstring> subkeyNames(HKEY root, const std::wstring& path, REGSAM view = 0);
 
 // A key whose access list lets everyone read it and nobody write to it, so that opening it for
-// writing fails; the access list is put back at the end of its life.
+// writing fails; its own access list is put back at the end of its life.
 class ReadOnlyKey {
 public:
     ReadOnlyKey(HKEY root, const std::wstring& path, REGSAM view = 0);
@@ -56,6 +57,24 @@ private:
     std::wstring path_;
     REGSAM view_;
     bool locked_ = false;
+    std::vector<BYTE> saved_;  // the key's own security descriptor (its access list)
+};
+
+// A registry link: the key `path` below HKEY_LOCAL_MACHINE leads to `target` (a native name such
+// as "\Registry\Machine\System\CurrentControlSet"). Created only when `path` does not exist;
+// removed at the end of its life.
+class KeyLink {
+public:
+    KeyLink(const std::wstring& path, const std::wstring& target);
+    ~KeyLink();
+    KeyLink(const KeyLink&) = delete;
+    KeyLink& operator=(const KeyLink&) = delete;
+
+    bool created() const { return created_; }
+
+private:
+    std::wstring path_;
+    bool created_ = false;
 };
 
 // One value of a system key, kept and put back (or removed again) at the end of its life.
