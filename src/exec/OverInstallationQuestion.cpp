@@ -1,10 +1,8 @@
 #include "exec/OverInstallationQuestion.h"
 
-#include "log/CLog.h"
+#include "ui/CDlgManager.h"
 
 bool AskOverInstallationQuestion()
 {
-    // Until the dialog manager answers here, an installation goes on as if the user said Yes.
-    SETUP_LOG(L"AskOverInstallationQuestion", L"No over-installation dialog available, removing the installed product");
-    return true;
+    return CDlgManager::getInstance().showOverInstallationDialog();
 }
