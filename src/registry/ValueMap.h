@@ -62,8 +62,6 @@ public:
     // registry refuses; the value stays in the cache.
     void erase(const std::wstring& name);
 
-    HKEY handle() const { return hkey.get(); }
-
 private:
     UniqueKey hkey;
     std::map<std::wstring, value_type, name_less> cache;
