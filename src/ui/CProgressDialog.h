@@ -30,8 +30,10 @@ public:
     // The two further values are kept but not used.
     void ShowDialog(const std::wstring& title, const std::wstring& text, int state, int value1 = 0,
                     int value2 = 0);
-    // Runs the bar to its end, stops both threads and writes "ProgressDlgState" 0. Nothing
-    // happens when the dialog is hidden.
+    // Runs the bar to its end, stops both threads and writes "ProgressDlgState" 0; nothing
+    // happens when the dialog is hidden. The stop cuts the bar's current rest short, so the close
+    // takes the run to the end (at most 99 steps of 10 ms) and the final 250 ms. A frozen bar is
+    // thawed first: the wait for the progress thread has no limit.
     void CloseDialog();
     // Freeze and thaw the bar (counted) while "ProgressDlgState" holds an install, uninstall or
     // repair state.

@@ -40,18 +40,18 @@ testfiles::ScratchDir& packageFolder()
 
 bool build(const Product& product, const std::wstring& target)
 {
-    MsiPackageSpec spec;
-    spec.productCode = product.productCode;
-    spec.upgradeCode = product.upgradeCode;
-    spec.version = product.version;
-    spec.name = std::wstring(L"Exec ") + product.name;
-    spec.fileName = L"readme.txt";
-    spec.folderName = installFolder(product).substr(3);
-    spec.recordInstallLocation = false;
+    MsiPackageDescription described;
+    described.productCode = product.productCode;
+    described.upgradeCode = product.upgradeCode;
+    described.version = product.version;
+    described.name = std::wstring(L"Exec ") + product.name;
+    described.fileName = L"readme.txt";
+    described.folderName = installFolder(product).substr(3);
+    described.recordInstallLocation = false;
     testfiles::ScratchDir work(L"wxs");
-    testfiles::writeBytes(work / spec.fileName, utf8(product.name) + "\r\n");
+    testfiles::writeBytes(work / described.fileName, utf8(product.name) + "\r\n");
     // wixl finds a source file by a path relative to its working folder only.
-    testfiles::writeBytes(work / L"package.wxs", msiWixSource(spec, utf8(spec.fileName)));
+    testfiles::writeBytes(work / L"package.wxs", msiWixSource(described, utf8(described.fileName)));
     const std::string arch = sizeof(void*) == 8 ? "x64" : "x86";
     const int code = runUnixShell("unset LD_PRELOAD; cd '" + unixPathOf(work.path()) + "' && /usr/bin/wixl -a " +
                                   arch + " -o '" + unixPathOf(target) + "' package.wxs > wixl.out 2>&1");

@@ -57,17 +57,17 @@ protected:
     static void SetUpTestSuite()
     {
         folder_.reset(new testfiles::ScratchDir(L"msi"));
-        MsiPackageSpec spec;
-        spec.productCode = kProductCode;
-        spec.upgradeCode = kUpgradeCode;
-        spec.version = L"2.5.1";
-        spec.name = L"Reg Test Product";
-        located_.reset(new MsiPackage(spec, *folder_ / L"located.msi"));
-        spec.productCode = kBareProductCode;
-        spec.upgradeCode = kBareUpgradeCode;
-        spec.folderName = L"BareProduct";
-        spec.recordInstallLocation = false;
-        bare_.reset(new MsiPackage(spec, *folder_ / L"bare.msi"));
+        MsiPackageDescription described;
+        described.productCode = kProductCode;
+        described.upgradeCode = kUpgradeCode;
+        described.version = L"2.5.1";
+        described.name = L"Reg Test Product";
+        located_.reset(new MsiPackage(described, *folder_ / L"located.msi"));
+        described.productCode = kBareProductCode;
+        described.upgradeCode = kBareUpgradeCode;
+        described.folderName = L"BareProduct";
+        described.recordInstallLocation = false;
+        bare_.reset(new MsiPackage(described, *folder_ / L"bare.msi"));
         installedLocated_ = located_->built() && located_->install(kInstallFolder) == ERROR_SUCCESS;
         installedBare_ = bare_->built() && bare_->install() == ERROR_SUCCESS;
     }

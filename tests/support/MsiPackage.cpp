@@ -115,10 +115,10 @@ int runUnixShell(const std::string& command, DWORD timeoutMs)
     return std::atoi(testfiles::readBytes(dir / L"done").c_str());
 }
 
-std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFile)
+std::string msiWixSource(const MsiPackageDescription& described, const std::string& sourceFile)
 {
     std::string arp;
-    if (spec.recordInstallLocation) {
+    if (described.recordInstallLocation) {
         // Right after CostFinalize (1000), when INSTALLDIR is known (wixl does not place every After= right).
         arp = "    <CustomAction Id=\"RecordInstallFolder\" Property=\"ARPINSTALLLOCATION\" Value=\"[INSTALLDIR]\" />\n"
               "    <InstallExecuteSequence><Custom Action=\"RecordInstallFolder\" Sequence=\"1001\" />"
@@ -126,16 +126,16 @@ std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFi
     }
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
            "<Wix xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">\n"
-           "  <Product Id=\"" + utf8(spec.productCode) + "\" Name=\"" + utf8(spec.name) +
-           "\" Language=\"1033\" Version=\"" + utf8(spec.version) + "\" Manufacturer=\"" + utf8(spec.manufacturer) +
-           "\" UpgradeCode=\"" + utf8(spec.upgradeCode) + "\">\n"
+           "  <Product Id=\"" + utf8(described.productCode) + "\" Name=\"" + utf8(described.name) +
+           "\" Language=\"1033\" Version=\"" + utf8(described.version) + "\" Manufacturer=\"" + utf8(described.manufacturer) +
+           "\" UpgradeCode=\"" + utf8(described.upgradeCode) + "\">\n"
            "    <Package InstallerVersion=\"200\" Compressed=\"yes\" InstallScope=\"perMachine\" />\n"
            "    <Media Id=\"1\" Cabinet=\"data.cab\" EmbedCab=\"yes\" />\n" + arp +
            "    <Directory Id=\"TARGETDIR\" Name=\"SourceDir\">\n"
-           "      <Directory Id=\"INSTALLDIR\" Name=\"" + utf8(spec.folderName) + "\">\n"
-           "        <Component Id=\"Main\" Guid=\"" + utf8(componentGuid(spec.productCode)) + "\" Win64=\"" +
-           (spec.platform == L"x64" ? "yes" : "no") + "\">\n"
-           "          <File Id=\"payload\" Name=\"" + utf8(spec.fileName) + "\" Source=\"" + sourceFile +
+           "      <Directory Id=\"INSTALLDIR\" Name=\"" + utf8(described.folderName) + "\">\n"
+           "        <Component Id=\"Main\" Guid=\"" + utf8(componentGuid(described.productCode)) + "\" Win64=\"" +
+           (described.platform == L"x64" ? "yes" : "no") + "\">\n"
+           "          <File Id=\"payload\" Name=\"" + utf8(described.fileName) + "\" Source=\"" + sourceFile +
            "\" KeyPath=\"yes\" />\n"
            "        </Component>\n"
            "      </Directory>\n"
@@ -145,16 +145,16 @@ std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFi
            "</Wix>\n";
 }
 
-MsiPackage::MsiPackage(const MsiPackageSpec& spec, const std::wstring& msiPath) : spec_(spec), msiPath_(msiPath)
+MsiPackage::MsiPackage(const MsiPackageDescription& described, const std::wstring& msiPath) : spec_(described), msiPath_(msiPath)
 {
     testfiles::ScratchDir work(L"wxs");
-    testfiles::writeBytes(work / spec.fileName, "payload of " + utf8(spec.name) + "\r\n");
+    testfiles::writeBytes(work / described.fileName, "payload of " + utf8(described.name) + "\r\n");
     // wixl takes the files of a package relative to its working folder.
-    testfiles::writeBytes(work / L"package.wxs", msiWixSource(spec, utf8(spec.fileName)));
+    testfiles::writeBytes(work / L"package.wxs", msiWixSource(described, utf8(described.fileName)));
     DeleteFileW(msiPath.c_str());
     // The i386 preload of the Wine wrapper means nothing to the 64-bit wixl.
     const int code = runUnixShell("unset LD_PRELOAD; cd " + quoted(unixPathOf(work.path())) +
-                                  " && /usr/bin/wixl -a " + utf8(spec.platform) + " -o " + quoted(unixPathOf(msiPath)) +
+                                  " && /usr/bin/wixl -a " + utf8(described.platform) + " -o " + quoted(unixPathOf(msiPath)) +
                                   " package.wxs > wixl.out 2>&1");
     buildOutput_ = testfiles::readBytes(work / L"wixl.out");
     built_ = code == 0 && testfiles::exists(msiPath);

@@ -5,7 +5,7 @@
 
 // A real Windows Installer package for tests, built at test time by msitools' wixl (a Linux
 // program, started through Wine) and installed and removed with Wine's own msiexec.
-struct MsiPackageSpec {
+struct MsiPackageDescription {
     std::wstring productCode;                 // "{...}", upper case
     std::wstring upgradeCode;                 // "{...}", upper case
     std::wstring version = L"1.0.0";
@@ -25,7 +25,7 @@ struct MsiPackageSpec {
 class MsiPackage {
 public:
     // Builds the package into `msiPath` (a Windows path).
-    MsiPackage(const MsiPackageSpec& spec, const std::wstring& msiPath);
+    MsiPackage(const MsiPackageDescription& described, const std::wstring& msiPath);
     // Removes the product when the package installed it.
     ~MsiPackage();
     MsiPackage(const MsiPackage&) = delete;
@@ -33,7 +33,7 @@ public:
 
     bool built() const { return built_; }
     const std::wstring& path() const { return msiPath_; }
-    const MsiPackageSpec& spec() const { return spec_; }
+    const MsiPackageDescription& described() const { return spec_; }
     // wixl's output when the build failed.
     const std::string& buildOutput() const { return buildOutput_; }
 
@@ -43,15 +43,15 @@ public:
     DWORD uninstall();
 
 private:
-    MsiPackageSpec spec_;
+    MsiPackageDescription spec_;
     std::wstring msiPath_;
     bool built_ = false;
     bool installed_ = false;
     std::string buildOutput_;
 };
 
-// The WiX source wixl builds for a spec; `sourceFile` is the file to install, relative to wixl's folder.
-std::string msiWixSource(const MsiPackageSpec& spec, const std::string& sourceFile);
+// The WiX source wixl builds for a package description; `sourceFile` is the file to install, relative to wixl's folder.
+std::string msiWixSource(const MsiPackageDescription& described, const std::string& sourceFile);
 // The Unix path of a Windows path (Wine's own mapping); empty when there is none.
 std::string unixPathOf(const std::wstring& windowsPath);
 // Runs a shell command on the Linux side and waits for it (up to timeoutMs); its exit code,
