@@ -22,7 +22,8 @@ bash "$root/scripts/make-prefix.sh" "$prefix" win64
 if [ -z "${DISPLAY:-}" ]; then
   source "$root/scripts/xvfb.sh"
   start_xvfb
-  trap stop_xvfb EXIT
+  # The prefix's Wine processes belong to this display: let them end before it goes.
+  trap 'WINEPREFIX=$prefix wineserver -w 2>/dev/null || true; stop_xvfb' EXIT
 fi
 
 cd "$build/bin"
